@@ -7,13 +7,13 @@
 namespace talvex {
 
 // Kinds of message: they fix the dialog's title and icon.
-enum GenreMessage : int {
-    Avertissement = 0,
-    Erreur = 1,
-    Information = 2,
-    Confirmation = 3,
-    Personnalise = 4,
-};
+namespace genre {
+constexpr int Avertissement = 0;
+constexpr int Erreur = 1;
+constexpr int Information = 2;
+constexpr int Confirmation = 3;
+constexpr int Personnalise = 4;
+} // namespace genre
 
 // Button set: one bit per button, shown left to right in bit order.
 namespace bouton {
