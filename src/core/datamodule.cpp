@@ -36,6 +36,15 @@ QString texteErreur(const QSqlError& e)
     throw EErreurBase(texteErreur(e));
 }
 
+// An empty text is stored as an empty text, never as NULL: a record's empty field must
+// read back the same and compare equal to "".
+QVariant valeurLiee(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::QString && v.toString().isNull())
+        return QString(QLatin1String(""));
+    return v;
+}
+
 } // namespace
 
 ParametresConnexion ParametresConnexion::depuisEnvironnement()
@@ -141,10 +150,10 @@ void TDataModule_TALVEX::ouvrir()
     try {
         if (m_parametres.moteur == Moteur::SQLite) {
             installerLikeSqlite(m_base);
-            executer(QStringLiteral("PRAGMA journal_mode=WAL"));
-            executer(QStringLiteral("PRAGMA synchronous=NORMAL"));
+            executerDirect(QStringLiteral("PRAGMA journal_mode=WAL"));
+            executerDirect(QStringLiteral("PRAGMA synchronous=NORMAL"));
         } else {
-            executer(QStringLiteral("SET client_min_messages TO WARNING"));
+            executerDirect(QStringLiteral("SET client_min_messages TO WARNING"));
         }
         schema::preparer(*this);
     } catch (...) {
@@ -185,7 +194,7 @@ QSqlQuery& TDataModule_TALVEX::executerRequete(const QString& sql, const QVarian
     connexion();
     QSqlQuery& q = requete(sql);
     for (int i = 0; i < valeurs.size(); ++i)
-        q.bindValue(i, valeurs.at(i));
+        q.bindValue(i, valeurLiee(valeurs.at(i)));
     if (!q.exec()) {
         const QSqlError erreur = q.lastError();
         q.finish();
@@ -212,6 +221,13 @@ int TDataModule_TALVEX::lecturePartagee(const QString& sql, const QVariantList& 
     if (erreur.isValid())
         leverErreur(erreur);
     return lignes;
+}
+
+void TDataModule_TALVEX::executerDirect(const QString& sql)
+{
+    QSqlQuery q(connexion());
+    if (!q.exec(sql))
+        leverErreur(q.lastError());
 }
 
 int TDataModule_TALVEX::executer(const QString& sql, const QVariantList& valeurs)
@@ -252,12 +268,14 @@ QString TDataModule_TALVEX::likeNombre(const QString& colonne) const
 
 void TDataModule_TALVEX::commencerTransaction()
 {
+    connexion(); // opening resets the depth: open first
     if (m_profondeur++ > 0)
         return;
     try {
         // IMMEDIATE takes the write lock at once, so that two workstations never both read
         // then fail to upgrade; the busy timeout makes the second one wait its turn.
-        executer(m_parametres.moteur == Moteur::SQLite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+        executerDirect(m_parametres.moteur == Moteur::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
+                                                             : QStringLiteral("BEGIN"));
     } catch (...) {
         m_profondeur = 0;
         throw;
@@ -269,10 +287,10 @@ void TDataModule_TALVEX::validerTransaction()
     if (m_profondeur == 0 || --m_profondeur > 0)
         return;
     try {
-        executer(QStringLiteral("COMMIT"));
+        executerDirect(QStringLiteral("COMMIT"));
     } catch (...) {
         try {
-            executer(QStringLiteral("ROLLBACK"));
+            executerDirect(QStringLiteral("ROLLBACK"));
         } catch (...) {
         }
         throw;
@@ -288,7 +306,7 @@ void TDataModule_TALVEX::annulerTransaction()
         return;
     for (auto& q : m_requetes)
         q->finish();
-    executer(QStringLiteral("ROLLBACK"));
+    executerDirect(QStringLiteral("ROLLBACK"));
 }
 
 Transaction::Transaction(TDataModule_TALVEX& module)
@@ -376,14 +394,14 @@ namespace valeur {
 QVariant instant(const QDateTime& dt)
 {
     if (!dt.isValid())
-        return QVariant(QMetaType::fromType<QString>());
+        return QVariant(QMetaType::fromType<QDateTime>());
     return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 QVariant jour(const QDate& d)
 {
     if (!d.isValid())
-        return QVariant(QMetaType::fromType<QString>());
+        return QVariant(QMetaType::fromType<QDateTime>());
     return d.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00");
 }
 

@@ -62,6 +62,9 @@ public:
     bool ecriturePartagee(const QString& sql, const QVariantList& valeurs = {});
     // Runs a write and returns the number of rows affected.
     int executer(const QString& sql, const QVariantList& valeurs = {});
+    // Runs a statement that carries no value and cannot be prepared on every engine
+    // (table creation, transaction control, session settings).
+    void executerDirect(const QString& sql);
     // The first column of the first row, or an invalid value when there is no row.
     QVariant valeurUnique(const QString& sql, const QVariantList& valeurs = {});
 

@@ -209,13 +209,13 @@ int versionInstallee(TDataModule_TALVEX& module)
 void creerVersion1(TDataModule_TALVEX& module)
 {
     for (const Table& table : tablesVersion1())
-        module.executer(creationTable(table, module.moteur()));
+        module.executerDirect(creationTable(table, module.moteur()));
     for (const auto& index : INDEX_VERSION_1) {
-        module.executer(
+        module.executerDirect(
             QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
                 .arg(nomIndex(index[0], index[1]), QString::fromLatin1(index[0]), QString::fromLatin1(index[1])));
     }
-    module.executer(QStringLiteral("CREATE TABLE tb_schema (version INTEGER NOT NULL)"));
+    module.executerDirect(QStringLiteral("CREATE TABLE tb_schema (version INTEGER NOT NULL)"));
     module.executer(QStringLiteral("INSERT INTO tb_schema (version) VALUES (0)"));
 
     // The rows that must exist before first use: the anonymous client (number 1, the first

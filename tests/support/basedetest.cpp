@@ -6,6 +6,8 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include <QtGlobal>
+
 #include <stdexcept>
 
 namespace talvex::test {
@@ -48,6 +50,16 @@ QString BaseDeTest::nomMoteur()
 
 BaseDeTest::BaseDeTest()
     : m_ancienDossier(QDir::currentPath())
+{
+    try {
+        preparer();
+    } catch (const std::exception& e) {
+        // Without its database no test can say anything useful: stop loudly.
+        qFatal("Cannot prepare the test database: %s", e.what());
+    }
+}
+
+void BaseDeTest::preparer()
 {
     if (!m_dossier.isValid())
         throw std::runtime_error("cannot create a temporary directory");

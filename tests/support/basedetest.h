@@ -29,6 +29,8 @@ public:
     QString dossier() const { return m_dossier.path(); }
 
 private:
+    void preparer();
+
     QTemporaryDir m_dossier;
     QString m_ancienDossier;
     ParametresConnexion m_parametres;
