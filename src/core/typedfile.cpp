@@ -1,5 +1,6 @@
 #include "core/typedfile.h"
 
+#include "core/erreurfichier.h"
 #include "core/errors.h"
 
 #include <QFile>
@@ -31,15 +32,15 @@ QString descriptionErreur(int code)
     }
 }
 
-[[noreturn]] void leverErreur(const QString& fichier, int code)
+} // namespace
+
+void leverErreurFichier(const QString& fichier, int code)
 {
     throw EInOutError(QStringLiteral("Erreur d'entrée/sortie %1 sur le fichier « %2 » : %3.")
                           .arg(code)
                           .arg(fichier, descriptionErreur(code)),
                       code);
 }
-
-} // namespace
 
 TCustomFile::TCustomFile(const QString& nom)
     : nomFichier(nom)
@@ -64,7 +65,7 @@ void TCustomFile::ouvrir(int drapeaux)
     const QByteArray chemin = QFile::encodeName(m_nomLie);
     const int fd = ::open(chemin.constData(), drapeaux | O_CLOEXEC, 0644);
     if (fd < 0)
-        leverErreur(m_nomLie, errno);
+        leverErreurFichier(m_nomLie, errno);
     m_descripteur = fd;
     ouvert = true;
 }
@@ -72,7 +73,7 @@ void TCustomFile::ouvrir(int drapeaux)
 void TCustomFile::lireBloc(void* tampon, int n)
 {
     if (!ouvert)
-        leverErreur(m_nomLie, EBADF);
+        leverErreurFichier(m_nomLie, EBADF);
     const auto attendu = static_cast<std::size_t>(n) * static_cast<std::size_t>(tailleBloc());
     std::size_t lu = 0;
     auto* octets = static_cast<char*>(tampon);
@@ -81,9 +82,9 @@ void TCustomFile::lireBloc(void* tampon, int n)
         if (r < 0 && errno == EINTR)
             continue;
         if (r < 0)
-            leverErreur(m_nomLie, errno);
+            leverErreurFichier(m_nomLie, errno);
         if (r == 0)
-            leverErreur(m_nomLie, EIO); // the file is shorter than the block asked for
+            leverErreurFichier(m_nomLie, EIO); // the file is shorter than the block asked for
         lu += static_cast<std::size_t>(r);
     }
 }
@@ -91,7 +92,7 @@ void TCustomFile::lireBloc(void* tampon, int n)
 void TCustomFile::ecrireBloc(const void* tampon, int n)
 {
     if (!ouvert)
-        leverErreur(m_nomLie, EBADF);
+        leverErreurFichier(m_nomLie, EBADF);
     const auto attendu = static_cast<std::size_t>(n) * static_cast<std::size_t>(tailleBloc());
     std::size_t ecrit = 0;
     const auto* octets = static_cast<const char*>(tampon);
@@ -100,7 +101,7 @@ void TCustomFile::ecrireBloc(const void* tampon, int n)
         if (r < 0 && errno == EINTR)
             continue;
         if (r <= 0)
-            leverErreur(m_nomLie, r < 0 ? errno : EIO);
+            leverErreurFichier(m_nomLie, r < 0 ? errno : EIO);
         ecrit += static_cast<std::size_t>(r);
     }
 }
@@ -112,7 +113,7 @@ void TCustomFile::fermer()
         m_descripteur = -1;
         ouvert = false;
         if (::close(fd) != 0)
-            leverErreur(m_nomLie, errno);
+            leverErreurFichier(m_nomLie, errno);
     }
     ouvert = false;
 }
@@ -125,7 +126,14 @@ TFile::TFile(const QString& nom, int taille)
 
 void TFile::ouvrirLecture()
 {
-    ouvrir(O_RDWR);
+    try {
+        ouvrir(O_RDWR);
+    } catch (const EInOutError& erreur) {
+        // A file the user may only read (read-only file or medium) can still be loaded.
+        if (erreur.code() != EACCES && erreur.code() != EROFS)
+            throw;
+        ouvrir(O_RDONLY);
+    }
 }
 
 void TFile::ouvrirEcriture()
