@@ -16,46 +16,51 @@ namespace talvex {
 
 namespace {
 
-// Decodes UTF-8 into case-folded code points; ASCII takes the short road.
+// The code point at s[i] (UTF-8), case-folded; moves i past it. ASCII takes the short road.
+inline char32_t pointPlie(const unsigned char* s, int n, int& i)
+{
+    const unsigned char c = s[i++];
+    if (c < 0x80)
+        return static_cast<char32_t>((c >= 'A' && c <= 'Z') ? c + 32 : c);
+    char32_t cp = 0;
+    int suite = 0;
+    if ((c & 0xE0) == 0xC0) {
+        cp = c & 0x1F;
+        suite = 1;
+    } else if ((c & 0xF0) == 0xE0) {
+        cp = c & 0x0F;
+        suite = 2;
+    } else if ((c & 0xF8) == 0xF0) {
+        cp = c & 0x07;
+        suite = 3;
+    } else {
+        cp = 0xFFFD;
+    }
+    for (int k = 0; k < suite && i < n; ++k, ++i)
+        cp = (cp << 6) | (s[i] & 0x3F);
+    return QChar::toCaseFolded(cp);
+}
+
+// Decodes a whole text into case-folded code points (the pattern, once per statement).
 void plier(const unsigned char* s, int n, std::u32string& sortie)
 {
     sortie.clear();
     sortie.reserve(static_cast<std::size_t>(n));
     int i = 0;
-    while (i < n) {
-        const unsigned char c = s[i];
-        if (c < 0x80) {
-            sortie.push_back(static_cast<char32_t>((c >= 'A' && c <= 'Z') ? c + 32 : c));
-            ++i;
-            continue;
-        }
-        char32_t cp = 0;
-        int suite = 0;
-        if ((c & 0xE0) == 0xC0) {
-            cp = c & 0x1F;
-            suite = 1;
-        } else if ((c & 0xF0) == 0xE0) {
-            cp = c & 0x0F;
-            suite = 2;
-        } else if ((c & 0xF8) == 0xF0) {
-            cp = c & 0x07;
-            suite = 3;
-        } else {
-            cp = 0xFFFD;
-        }
-        ++i;
-        for (int k = 0; k < suite && i < n; ++k, ++i)
-            cp = (cp << 6) | (s[i] & 0x3F);
-        sortie.push_back(QChar::toCaseFolded(cp));
-    }
+    while (i < n)
+        sortie.push_back(pointPlie(s, n, i));
 }
 
-// Classic wildcard match with one back-tracking point for the last '%'.
-bool correspond(const std::u32string& motif, const std::u32string& texte, char32_t echappement)
+// Classic wildcard match with one back-tracking point for the last '%'. The text is read
+// in place, one code point at a time, so that a row that fails on its first characters
+// (most rows of a "begins with" search) costs almost nothing.
+bool correspond(const std::u32string& motif, const unsigned char* texte, int n, char32_t echappement)
 {
-    std::size_t p = 0, t = 0;
-    std::size_t etoile = std::u32string::npos, reprise = 0;
-    while (t < texte.size()) {
+    std::size_t p = 0;
+    int t = 0;
+    std::size_t etoile = std::u32string::npos;
+    int reprise = 0;
+    while (t < n) {
         if (p < motif.size()) {
             char32_t m = motif[p];
             if (m == U'%' && m != echappement) {
@@ -68,16 +73,19 @@ bool correspond(const std::u32string& motif, const std::u32string& texte, char32
                 m = motif[p + 1];
                 litteral = true;
             }
-            if ((!litteral && m == U'_') || m == texte[t]) {
+            int suivant = t;
+            const char32_t c = pointPlie(texte, n, suivant);
+            if ((!litteral && m == U'_') || m == c) {
                 p += litteral ? 2 : 1;
-                ++t;
+                t = suivant;
                 continue;
             }
         }
         if (etoile == std::u32string::npos)
             return false;
         p = etoile + 1;
-        t = ++reprise;
+        pointPlie(texte, n, reprise);
+        t = reprise;
     }
     while (p < motif.size() && motif[p] == U'%' && motif[p] != echappement)
         ++p;
@@ -104,27 +112,20 @@ void like(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         }
         echappement = e[0];
     }
+    const auto* texte = sqlite3_value_text(argv[1]);
+    const int octets = sqlite3_value_bytes(argv[1]);
     auto* motif = static_cast<MotifPlie*>(sqlite3_get_auxdata(ctx, 0));
     if (!motif) {
         auto nouveau = std::make_unique<MotifPlie>();
         const auto* ps = sqlite3_value_text(argv[0]);
         plier(ps, sqlite3_value_bytes(argv[0]), nouveau->points);
-        motif = nouveau.get();
+        const bool resultat = correspond(nouveau->points, texte, octets, echappement);
+        // SQLite keeps the folded pattern for the next rows of the statement, or frees it at once.
         sqlite3_set_auxdata(ctx, 0, nouveau.release(), [](void* p) { delete static_cast<MotifPlie*>(p); });
-        // SQLite may drop the aux data at once: read it back to know who owns it.
-        motif = static_cast<MotifPlie*>(sqlite3_get_auxdata(ctx, 0));
-        if (!motif) {
-            MotifPlie local;
-            plier(ps, sqlite3_value_bytes(argv[0]), local.points);
-            thread_local std::u32string texte;
-            plier(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), texte);
-            sqlite3_result_int(ctx, correspond(local.points, texte, echappement) ? 1 : 0);
-            return;
-        }
+        sqlite3_result_int(ctx, resultat ? 1 : 0);
+        return;
     }
-    thread_local std::u32string texte;
-    plier(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), texte);
-    sqlite3_result_int(ctx, correspond(motif->points, texte, echappement) ? 1 : 0);
+    sqlite3_result_int(ctx, correspond(motif->points, texte, octets, echappement) ? 1 : 0);
 }
 
 } // namespace

@@ -1,0 +1,572 @@
+// Speed of the data access on a generated shop of realistic size.
+//   talvex_bench [--boutique=DIR] [Google Benchmark options]
+// The shop is built in DIR (default "boutique" under the working directory) when missing;
+// the measures run on a fresh copy of it ("travail.db"), so that every run starts from the
+// same data. The last lines printed compare each figure with its target.
+#include "boutique.h"
+
+#include "core/dataaccess.h"
+#include "core/datamodule.h"
+#include "core/statistiques.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace talvex;
+
+constexpr int LIGNES_PAR_VENTE = 10;
+constexpr int VENTES_PRETES = 64;
+
+struct ArticleEchantillon
+{
+    qint64 code;
+    double prix;
+};
+
+// What every measure shares: the working copy of the shop, the program's data module on
+// it, and articles, days and texts taken from it.
+struct Contexte
+{
+    QString base;
+    std::unique_ptr<TDataModule_TALVEX> module;
+    std::vector<ArticleEchantillon> articles;
+    std::vector<QString> codes;
+    QString jour = QStringLiteral("2024/06/15");
+    QString premierDuMois = QStringLiteral("2024/06/01");
+    // The last day of a month as the statistics write it (text bounds, see statistiques.h).
+    QString dernierDuMois = QStringLiteral("2024/06/30");
+};
+
+Contexte* g_contexte = nullptr;
+
+Contexte& contexte()
+{
+    return *g_contexte;
+}
+
+void copierBase(const QString& source, const QString& cible)
+{
+    for (const char* suffixe : {"", "-wal", "-shm"})
+        QFile::remove(cible + QString::fromLatin1(suffixe));
+    if (!QFile::copy(source, cible))
+        throw std::runtime_error("copie impossible vers " + cible.toStdString());
+}
+
+void lireEchantillons(Contexte& c)
+{
+    // One article in 97, spread over the whole range of codes (bar codes and short codes).
+    c.module->lecturePartagee(
+        QStringLiteral("SELECT codearticle, prixventeunitaire FROM tb_article WHERE codearticle % 97 = 0 "
+                       "ORDER BY codearticle"),
+        {},
+        [&c](const QSqlQuery& q) {
+            c.articles.push_back({colonne::entier(q.value(0)), colonne::reel(q.value(1))});
+        });
+    if (c.articles.size() < 1000)
+        throw std::runtime_error("boutique trop petite");
+    // Mixed order, so that consecutive lookups do not hit neighbouring pages.
+    for (std::size_t i = 0; i < c.articles.size(); i += 7)
+        c.codes.push_back(QString::number(c.articles[i].code));
+    for (std::size_t i = 1; i < c.codes.size(); i += 2)
+        std::swap(c.codes[i], c.codes[c.codes.size() - i]);
+}
+
+// --- Recording a sale ------------------------------------------------------------------
+
+const ArticleEchantillon& articleDeVente(int vente, int ligne)
+{
+    const auto& articles = contexte().articles;
+    return articles[static_cast<std::size_t>(vente * 31 + ligne * 211) % articles.size()];
+}
+
+std::vector<TVente> ventesPretes()
+{
+    std::vector<TVente> ventes(VENTES_PRETES);
+    for (int v = 0; v < VENTES_PRETES; ++v) {
+        TVente& vente = ventes[static_cast<std::size_t>(v)];
+        vente.datevente = QDateTime(QDate(2025, 1, 2), QTime(0, 0));
+        vente.codeutilisateur = QStringLiteral("8");
+        vente.codeclient = QStringLiteral("1");
+        for (int l = 0; l < LIGNES_PAR_VENTE; ++l) {
+            auto ligne = std::make_unique<TDetailVenteArt>();
+            ligne->codearticle = QString::number(articleDeVente(v, l).code);
+            ligne->cantart = 1 + l % 3;
+            ligne->prixventeunitaire = articleDeVente(v, l).prix;
+            vente.lignes.ajouter(std::move(ligne));
+        }
+        vente.calculerMontant();
+        vente.montant_paye = std::ceil(vente.montant / 500.0) * 500.0;
+        vente.relicat = vente.montant_paye - vente.montant;
+    }
+    return ventes;
+}
+
+void BM_EnregistrerVente(benchmark::State& state)
+{
+    std::vector<TVente> ventes = ventesPretes();
+    const TAccesDonneesuite acces(*contexte().module);
+    qint64 numero = acces.prochainNumero(2);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        TVente& vente = ventes[i++ % ventes.size()];
+        // The number the sale window would show: the next one.
+        vente.codevente = QString::number(numero + 1);
+        numero = acces.enregistrerVente(vente);
+        benchmark::DoNotOptimize(numero);
+    }
+    if (numero <= 0)
+        state.SkipWithError("vente non enregistrée");
+}
+
+// The SQLite C API on its own connection to the same file, with the data module's settings:
+// the least the engine needs to record the same sale.
+class ConnexionBrute
+{
+public:
+    explicit ConnexionBrute(const QString& chemin)
+    {
+        if (sqlite3_open_v2(chemin.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(m_db));
+        sqlite3_busy_timeout(m_db, 15000);
+        executer("PRAGMA journal_mode=WAL");
+        executer("PRAGMA synchronous=NORMAL");
+    }
+    ConnexionBrute(const ConnexionBrute&) = delete;
+    ConnexionBrute& operator=(const ConnexionBrute&) = delete;
+    ~ConnexionBrute()
+    {
+        for (sqlite3_stmt* st : m_instructions)
+            sqlite3_finalize(st);
+        sqlite3_close(m_db);
+    }
+    void executer(const char* sql)
+    {
+        if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(m_db));
+    }
+    sqlite3_stmt* preparer(const char* sql)
+    {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(m_db));
+        m_instructions.push_back(st);
+        return st;
+    }
+    // Runs a prepared statement to its end; the first column of its last row.
+    qint64 pas(sqlite3_stmt* st)
+    {
+        qint64 valeur = 0;
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+            valeur = sqlite3_column_int64(st, 0);
+        sqlite3_reset(st);
+        if (rc != SQLITE_DONE)
+            throw std::runtime_error(sqlite3_errmsg(m_db));
+        return valeur;
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+    std::vector<sqlite3_stmt*> m_instructions;
+};
+
+void BM_EnregistrerVenteMoteur(benchmark::State& state)
+{
+    ConnexionBrute c(contexte().base);
+    sqlite3_stmt* debut = c.preparer("BEGIN IMMEDIATE");
+    sqlite3_stmt* fin = c.preparer("COMMIT");
+    sqlite3_stmt* numero = c.preparer("SELECT MAX(codevente) FROM tb_vente");
+    sqlite3_stmt* vente = c.preparer("INSERT INTO tb_vente(codevente,sdatevente,datevente,montant,codeutilisateur,"
+                                     "codeclient,montant_paye,relicat) VALUES(?,?,?,?,?,?,?,?)");
+    sqlite3_stmt* ligne
+        = c.preparer("INSERT INTO tb_detailvente_art(codearticle,codevente,cantart,prixventeunitaire) VALUES(?,?,?,?)");
+    sqlite3_stmt* stock = c.preparer("UPDATE tb_article SET cantstock=cantstock-? WHERE (codearticle=?)");
+    int v = 0;
+    for (auto _ : state) {
+        c.pas(debut);
+        const qint64 n = c.pas(numero) + 1;
+        double montant = 0;
+        for (int l = 0; l < LIGNES_PAR_VENTE; ++l)
+            montant += (1 + l % 3) * articleDeVente(v, l).prix;
+        sqlite3_bind_int64(vente, 1, n);
+        sqlite3_bind_text(vente, 2, "2025/01/02", -1, SQLITE_STATIC);
+        sqlite3_bind_text(vente, 3, "2025-01-02 00:00:00", -1, SQLITE_STATIC);
+        sqlite3_bind_double(vente, 4, montant);
+        sqlite3_bind_int64(vente, 5, 8);
+        sqlite3_bind_int64(vente, 6, 1);
+        sqlite3_bind_double(vente, 7, std::ceil(montant / 500.0) * 500.0);
+        sqlite3_bind_double(vente, 8, std::ceil(montant / 500.0) * 500.0 - montant);
+        c.pas(vente);
+        for (int l = 0; l < LIGNES_PAR_VENTE; ++l) {
+            const ArticleEchantillon& a = articleDeVente(v, l);
+            sqlite3_bind_int64(ligne, 1, a.code);
+            sqlite3_bind_int64(ligne, 2, n);
+            sqlite3_bind_int(ligne, 3, 1 + l % 3);
+            sqlite3_bind_double(ligne, 4, a.prix);
+            c.pas(ligne);
+            sqlite3_bind_int(stock, 1, 1 + l % 3);
+            sqlite3_bind_int64(stock, 2, a.code);
+            c.pas(stock);
+        }
+        c.pas(fin);
+        v = (v + 1) % VENTES_PRETES;
+    }
+}
+
+// --- Lookups ----------------------------------------------------------------------------
+
+void BM_GetArticleParCode(benchmark::State& state)
+{
+    const TAccesDonneesuite acces(*contexte().module);
+    const auto& codes = contexte().codes;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto article = acces.getArticleParCode(codes[i++ % codes.size()]);
+        if (!article) {
+            state.SkipWithError("article introuvable");
+            break;
+        }
+        benchmark::DoNotOptimize(article);
+    }
+}
+
+void BM_ProchainNumero(benchmark::State& state)
+{
+    const TAccesDonneesuite acces(*contexte().module);
+    const int type = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(acces.prochainNumero(type));
+    state.SetLabel(type == 2 ? "ventes" : "approvisionnements");
+}
+
+template<typename Liste>
+void recherche(benchmark::State& state, const std::function<Liste()>& chercher)
+{
+    int trouves = 0;
+    for (auto _ : state) {
+        Liste liste = chercher();
+        trouves = liste.nombre();
+        benchmark::DoNotOptimize(liste);
+    }
+    state.counters[QStringLiteral("lignes").toStdString()] = trouves;
+}
+
+void enregistrerRecherchesArticles()
+{
+    struct Cas
+    {
+        const char* nom;
+        int champ;
+        int mode;
+        const char* texte;
+    };
+    // Texts a cashier types: a few letters of a name, the first digits of a bar code.
+    static const Cas CAS[] = {
+        {"chercherArticles/nom/commence/savon", 1, 1, "savon"},
+        {"chercherArticles/nom/commence/riz p", 1, 1, "riz p"},
+        {"chercherArticles/nom/contient/lait", 1, 2, "lait"},
+        {"chercherArticles/nom/contient/marseille", 1, 2, "marseille"},
+        {"chercherArticles/code/commence/61812", 2, 1, "61812"},
+        {"chercherArticles/code/commence/4711", 2, 1, "4711"},
+        {"chercherArticles/code/contient/2024", 2, 2, "2024"},
+        {"chercherArticles/code/contient/80759", 2, 2, "80759"},
+    };
+    for (const Cas& cas : CAS) {
+        benchmark::RegisterBenchmark(cas.nom,
+                                     [cas](benchmark::State& state) {
+                                         const TAccesDonneesuite acces(*contexte().module);
+                                         const QString texte = QString::fromUtf8(cas.texte);
+                                         recherche<TListeArticles>(
+                                             state, [&] { return acces.chercherArticles(cas.champ, cas.mode, texte); });
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+    // The article picker lists every article when it opens (an empty text): no target, shown
+    // for what it costs on a catalogue of this size.
+    benchmark::RegisterBenchmark("chercherArticles/nom/commence/(vide)",
+                                 [](benchmark::State& state) {
+                                     const TAccesDonneesuite acces(*contexte().module);
+                                     recherche<TListeArticles>(state,
+                                                               [&] { return acces.chercherArticles(1, 1, QString()); });
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(3);
+}
+
+void enregistrerRecherchesClients()
+{
+    for (const char* texte : {"kou", "éb"}) {
+        benchmark::RegisterBenchmark((std::string("chercherClients/nom/commence/") + texte).c_str(),
+                                     [texte](benchmark::State& state) {
+                                         const TAccesDonneesuite acces(*contexte().module);
+                                         const QString t = QString::fromUtf8(texte);
+                                         recherche<TListeClient>(state, [&] { return acces.chercherClients(2, t); });
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+}
+
+// --- Sums of a period -------------------------------------------------------------------
+
+void BM_TotauxJour(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(totauxVentes(*contexte().module, contexte().jour, contexte().jour));
+}
+
+void BM_TotauxMois(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(totauxVentes(*contexte().module, contexte().premierDuMois, contexte().dernierDuMois));
+}
+
+BENCHMARK(BM_EnregistrerVente)->Name("enregistrerVente/10 lignes")->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_EnregistrerVenteMoteur)
+    ->Name("moteur SQLite seul/10 lignes")
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
+BENCHMARK(BM_GetArticleParCode)->Name("getArticleParCode")->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ProchainNumero)->Name("prochainNumero")->Arg(2)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_TotauxJour)->Name("totauxVentes/jour")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TotauxMois)->Name("totauxVentes/mois")->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// --- Checks before measuring ------------------------------------------------------------
+
+// The sums of the statistics must equal the same sums computed another way, line by line.
+void verifierTotaux(const Contexte& c)
+{
+    ConnexionBrute brute(c.base);
+    sqlite3_stmt* st = brute.preparer(
+        "SELECT TOTAL(d.cantart * (SELECT a.prixachatuniataire FROM tb_article a WHERE a.codearticle = "
+        "d.codearticle)), "
+        "TOTAL(d.cantart * d.prixventeunitaire) FROM tb_detailvente_art d "
+        "WHERE d.codevente IN (SELECT codevente FROM tb_vente WHERE sdatevente >= ? AND sdatevente <= ?)");
+    const QByteArray debut = c.premierDuMois.toUtf8();
+    const QByteArray fin = c.dernierDuMois.toUtf8();
+    sqlite3_bind_text(st, 1, debut.constData(), -1, SQLITE_STATIC);
+    sqlite3_bind_text(st, 2, fin.constData(), -1, SQLITE_STATIC);
+    if (sqlite3_step(st) != SQLITE_ROW)
+        throw std::runtime_error("vérification des totaux impossible");
+    const double cout = sqlite3_column_double(st, 0);
+    const double ventes = sqlite3_column_double(st, 1);
+    sqlite3_reset(st);
+    const TotauxVentes t = totauxVentes(*c.module, c.premierDuMois, c.dernierDuMois);
+    const auto egal = [](double a, double b) {
+        return std::fabs(a - b) <= 1e-6 * std::max(1.0, std::fabs(b));
+    };
+    if (!t.avecLignes || !egal(t.cout, cout) || !egal(t.ventes, ventes) || !egal(t.benefice, ventes - cout))
+        throw std::runtime_error("les totaux du mois ne correspondent pas au calcul ligne à ligne");
+    const TotauxVentes vide = totauxVentes(*c.module, QStringLiteral("1999/01/01"), QStringLiteral("1999/12/31"));
+    if (vide.avecLignes || vide.cout != 0 || vide.ventes != 0 || vide.benefice != 0)
+        throw std::runtime_error("une période sans vente doit donner des totaux nuls");
+    std::fprintf(stderr,
+                 "Totaux de %s..%s vérifiés : coût %.0f, ventes %.0f, bénéfice %.0f FCFA\n",
+                 qPrintable(c.premierDuMois),
+                 qPrintable(c.dernierDuMois),
+                 t.cout,
+                 t.ventes,
+                 t.benefice);
+}
+
+// --- Figures against targets ------------------------------------------------------------
+
+struct Cible
+{
+    const char* mesure;
+    const char* prefixe; // benchmarks whose name starts with it
+    double cibleMs; // 0: shown without a target
+};
+
+const Cible CIBLES[] = {
+    {"getArticleParCode", "getArticleParCode", 1},
+    {"prochainNumero (ventes)", "prochainNumero/2", 1},
+    {"prochainNumero (approvisionnements)", "prochainNumero/1", 1},
+    {"chercherArticles nom commence", "chercherArticles/nom/commence/savon", 20},
+    {"chercherArticles nom commence", "chercherArticles/nom/commence/riz p", 20},
+    {"chercherArticles code commence", "chercherArticles/code/commence/61812", 20},
+    {"chercherArticles code commence", "chercherArticles/code/commence/4711", 20},
+    {"chercherClients nom commence", "chercherClients/nom/commence/kou", 20},
+    {"chercherClients nom commence", "chercherClients/nom/commence/éb", 20},
+    {"chercherArticles nom contient", "chercherArticles/nom/contient/lait", 150},
+    {"chercherArticles nom contient", "chercherArticles/nom/contient/marseille", 150},
+    {"chercherArticles code contient", "chercherArticles/code/contient/2024", 150},
+    {"chercherArticles code contient", "chercherArticles/code/contient/80759", 150},
+    {"totaux d'un jour", "totauxVentes/jour", 50},
+    {"totaux d'un mois", "totauxVentes/mois", 50},
+    {"liste complète à l'ouverture du sélecteur", "chercherArticles/nom/commence/(vide)", 0},
+};
+
+// Prints as the console does, and keeps each benchmark's time (the median when repeated).
+class Rapporteur : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Aggregate && !mediane)
+                continue;
+            std::string nom = run.run_name.function_name;
+            if (!run.run_name.args.empty())
+                nom += '/' + run.run_name.args;
+            if (mediane || !m_medianes.count(nom)) {
+                m_ms[nom] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+                m_cpuMs[nom] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+                const auto lignes = run.counters.find("lignes");
+                if (lignes != run.counters.end())
+                    m_lignes[nom] = static_cast<int>(lignes->second.value);
+                if (mediane)
+                    m_medianes[nom] = true;
+            }
+        }
+    }
+
+    void bilan() const
+    {
+        std::printf("\n");
+        ligne("Mesure",
+              "Cas",
+              QStringLiteral("Temps (ms)"),
+              QStringLiteral("Cible"),
+              QStringLiteral("Tenue"),
+              QStringLiteral("Lignes"));
+        for (const Cible& c : CIBLES) {
+            const auto it = m_ms.find(c.prefixe);
+            if (it == m_ms.end())
+                continue;
+            const auto lignes = m_lignes.find(c.prefixe);
+            ligne(c.mesure,
+                  c.prefixe,
+                  QString::number(it->second, 'f', 3),
+                  c.cibleMs > 0 ? QStringLiteral("< %1 ms").arg(c.cibleMs) : QStringLiteral("-"),
+                  c.cibleMs > 0 ? (it->second < c.cibleMs ? QStringLiteral("oui") : QStringLiteral("NON"))
+                                : QStringLiteral("-"),
+                  lignes == m_lignes.end() ? QString() : QString::number(lignes->second));
+        }
+        const auto programme = m_ms.find("enregistrerVente/10 lignes");
+        const auto moteur = m_ms.find("moteur SQLite seul/10 lignes");
+        if (programme == m_ms.end() || moteur == m_ms.end())
+            return;
+        const double rapport = programme->second / moteur->second;
+        ligne("enregistrerVente (10 lignes)", "enregistrerVente/10 lignes", QString::number(programme->second, 'f', 3));
+        ligne("même vente par l'API C de SQLite",
+              "moteur SQLite seul/10 lignes",
+              QString::number(moteur->second, 'f', 3));
+        ligne("rapport enregistrerVente / moteur",
+              "",
+              QString::number(rapport, 'f', 2),
+              QStringLiteral("< 1.3"),
+              rapport < 1.3 ? QStringLiteral("oui") : QStringLiteral("NON"));
+        // The same on processor time, less sensitive to other programs sharing the machine.
+        ligne("rapport sur le temps processeur",
+              "",
+              QString::number(m_cpuMs.at(programme->first) / m_cpuMs.at(moteur->first), 'f', 2));
+    }
+
+private:
+    static void ligne(const char* mesure,
+                      const char* cas,
+                      const QString& temps,
+                      const QString& cible = {},
+                      const QString& tenue = {},
+                      const QString& lignes = {})
+    {
+        const QString texte = QString::fromUtf8(mesure).leftJustified(42) + QLatin1Char(' ')
+            + QString::fromUtf8(cas).leftJustified(40) + QLatin1Char(' ') + temps.rightJustified(12) + QLatin1Char(' ')
+            + cible.rightJustified(10) + QLatin1Char(' ') + tenue.rightJustified(6) + QLatin1Char(' ')
+            + lignes.rightJustified(7);
+        std::printf("%s\n", texte.toUtf8().constData());
+    }
+    std::map<std::string, double> m_ms;
+    std::map<std::string, double> m_cpuMs;
+    std::map<std::string, int> m_lignes;
+    std::map<std::string, bool> m_medianes;
+};
+
+// Other programs running at the same time weigh on the figures: say how busy the machine was.
+QByteArray chargeMoyenne()
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    if (!f.open(QIODevice::ReadOnly))
+        return "?";
+    const QList<QByteArray> champs = f.readAll().split(' ');
+    return champs.size() >= 3 ? champs[0] + ' ' + champs[1] + ' ' + champs[2] : QByteArray("?");
+}
+
+QString optionBoutique(int& argc, char** argv)
+{
+    QString dossier = QStringLiteral("boutique");
+    int sortie = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind("--boutique=", 0) == 0)
+            dossier = QString::fromLocal8Bit(argument.substr(11));
+        else
+            argv[sortie++] = argv[i];
+    }
+    argc = sortie;
+    return dossier;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    const QString dossier = optionBoutique(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+    try {
+        Contexte c;
+        const QString source = bench::preparerBoutique(dossier);
+        c.base = QDir(dossier).absoluteFilePath(QStringLiteral("travail.db"));
+        copierBase(source, c.base);
+        ParametresConnexion parametres;
+        parametres.moteur = Moteur::SQLite;
+        parametres.fichier = c.base;
+        c.module = std::make_unique<TDataModule_TALVEX>(parametres);
+        c.module->connexion();
+        lireEchantillons(c);
+        g_contexte = &c;
+        verifierTotaux(c);
+        enregistrerRecherchesArticles();
+        enregistrerRecherchesClients();
+
+        Rapporteur rapporteur;
+        const QByteArray chargeAvant = chargeMoyenne();
+        benchmark::RunSpecifiedBenchmarks(&rapporteur);
+        rapporteur.bilan();
+        std::printf("Charge moyenne de la machine (1, 5, 15 min) : avant %s, après %s\n",
+                    chargeAvant.constData(),
+                    chargeMoyenne().constData());
+        benchmark::Shutdown();
+        g_contexte = nullptr;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "échec : %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
