@@ -585,8 +585,11 @@ bool transfererMouvements(TDataModule_TALVEX& module, const Partie& p, const QSt
 
 bool supprimerEtTransferer(TDataModule_TALVEX& module, const Partie& p, const QString& code)
 {
-    valeur::code(code);
+    const qint64 numero = valeur::code(code);
     Transaction transaction(module);
+    // The placeholder row receives the others' movements: deleting it would orphan them.
+    if (numero == numeroParNom(module, p, p.nomAttente))
+        return false;
     transfererMouvements(module, p, code, p.nomAttente);
     const bool supprime = supprimerPartie(module, p, code);
     transaction.valider();

@@ -371,8 +371,12 @@ QDateTime date(const QVariant& v)
 {
     if (v.isNull() || !v.isValid())
         return {};
-    if (v.typeId() == QMetaType::QDateTime)
-        return v.toDateTime();
+    if (v.typeId() == QMetaType::QDateTime) {
+        // PostgreSQL's TIMESTAMP holds the shop's wall-clock time, which the driver hands
+        // back as UTC: keep the wall clock, as SQLite's text gives it.
+        const QDateTime dt = v.toDateTime();
+        return dt.timeSpec() == Qt::LocalTime ? dt : QDateTime(dt.date(), dt.time());
+    }
     if (v.typeId() == QMetaType::QDate)
         return v.toDate().startOfDay();
     const QString t = v.toString().trimmed();

@@ -240,6 +240,12 @@ void TestParties::supprimerEtTransferer()
     QVERIFY(acces().supprimerFournisseurEtTransfererApprovisionnements("4"));
     QVERIFY(!acces().supprimerClientEtTransfererVentes("40"));
     QVERIFY(!acces().supprimerFournisseurEtTransfererApprovisionnements("40"));
+    // The placeholders keep the moved sales and supplies: they are never deleted.
+    QVERIFY(!acces().supprimerClientEtTransfererVentes("1"));
+    QVERIFY(!acces().supprimerFournisseurEtTransfererApprovisionnements(
+        QString::number(acces().getFournisseurParNom("NEANT"))));
+    QCOMPARE(proprietaires(), (QStringList {"1", "1", "3", "1", "1", "3"}));
+    QCOMPARE(acces().getClientParNom("anonyme"), 1);
 }
 
 void TestParties::suppressionInterrompue()
