@@ -100,7 +100,7 @@ TForm_skin_man::TForm_skin_man(TGestionnaireSkins& skins, QWidget* parent)
 
     // What the skin manager shows at creation.
     m_theme->addItems(m_skins.nomsSkins());
-    m_theme->setCurrentText(m_skins.nomSkin());
+    afficherTheme(m_skins.nomSkin());
     m_saturation->setValue(m_skins.saturation());
     m_teinte->setValue(m_skins.teinte());
     afficherValeurs();
@@ -111,6 +111,7 @@ QScrollBar* TForm_skin_man::barre(const char* nom, int minimum, int maximum)
 {
     auto* b = nomme(new QScrollBar(Qt::Horizontal, this), nom);
     b->setRange(minimum, maximum);
+    b->setFocusPolicy(Qt::StrongFocus);
     b->installEventFilter(this);
     return b;
 }
@@ -127,10 +128,19 @@ void TForm_skin_man::FormActivate()
     if (!configuration)
         return;
     const TeinteEnregistree teinte = lireTeinte(*configuration);
-    m_theme->setCurrentText(configuration->apparence);
+    afficherTheme(configuration->apparence);
     m_saturation->setValue(teinte.saturation);
     m_teinte->setValue(teinte.teinte);
     afficherValeurs();
+}
+
+void TForm_skin_man::afficherTheme(const QString& nom)
+{
+    const int index = m_theme->findText(nom);
+    if (index >= 0)
+        m_theme->setCurrentIndex(index);
+    else
+        m_theme->setEditText(nom);
 }
 
 void TForm_skin_man::sComboBox_themeChange(const QString& nom)

@@ -31,6 +31,8 @@ protected:
 private:
     QScrollBar* barre(const char* nom, int minimum, int maximum);
     void FormActivate();
+    // Shows a skin name in the theme field, on its item when the list has it.
+    void afficherTheme(const QString& nom);
     void sComboBox_themeChange(const QString& nom);
     void sButton_reinitierClick();
     void remettreTeinteAZero();

@@ -101,11 +101,20 @@ void completer(QPalette& p)
     p.setColor(QPalette::BrightText, sombre ? QColor(0xff, 0x8a, 0x80) : QColor(0xc0, 0x00, 0x00));
     p.setColor(QPalette::LinkVisited, melange(p.color(QPalette::Link), p.color(QPalette::Text), 0.35));
     p.setColor(QPalette::PlaceholderText, melange(p.color(QPalette::Text), p.color(QPalette::Base), 0.4));
+}
+
+// Disabled texts: halfway between the active text and its background.
+void deriverDesactives(QPalette& p)
+{
     for (const auto& [fond, texte] : pairesLisibles()) {
-        p.setColor(QPalette::Disabled, texte, melange(p.color(QPalette::Active, texte), p.color(fond), 0.45));
+        p.setColor(QPalette::Disabled,
+                   texte,
+                   melange(p.color(QPalette::Active, texte), p.color(QPalette::Active, fond), 0.45));
     }
     p.setColor(
-        QPalette::Disabled, QPalette::Highlight, melange(p.color(QPalette::Highlight), p.color(QPalette::Window), 0.5));
+        QPalette::Disabled,
+        QPalette::Highlight,
+        melange(p.color(QPalette::Active, QPalette::Highlight), p.color(QPalette::Active, QPalette::Window), 0.5));
 }
 
 // Any text below the contrast it needs is set to black or white.
@@ -131,6 +140,7 @@ QPalette construire(const Couleurs& c)
         p.setColor(QPalette::All, r.role, QColor(QString::fromLatin1(c.*(r.champ))));
     completer(p);
     rendreLisible(p);
+    deriverDesactives(p);
     return p;
 }
 
@@ -173,6 +183,7 @@ QPalette lireFichier(const QString& fichier)
     }
     completer(p);
     rendreLisible(p);
+    deriverDesactives(p);
     return p;
 }
 
@@ -253,6 +264,7 @@ QPalette teinter(const QPalette& base, int saturation, int teinte)
         }
     }
     rendreLisible(p);
+    deriverDesactives(p);
     return p;
 }
 
