@@ -7,6 +7,7 @@
 #include "settings/skins.h"
 #include "shell/application.h"
 #include "shell/barreaide.h"
+#include "shell/controles.h"
 #include "shell/messages.h"
 
 #include <QComboBox>
@@ -23,20 +24,6 @@
 namespace talvex {
 
 namespace {
-
-template<typename Widget>
-Widget* nomme(Widget* widget, const char* nom)
-{
-    widget->setObjectName(QString::fromLatin1(nom));
-    return widget;
-}
-
-QPushButton* creerBouton(const char* nom, const QString& texte, QWidget* parent)
-{
-    auto* b = nomme(new QPushButton(texte, parent), nom);
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 

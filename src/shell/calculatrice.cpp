@@ -1,5 +1,7 @@
 #include "shell/calculatrice.h"
 
+#include "shell/controles.h"
+
 #include <QGridLayout>
 #include <QHash>
 #include <QKeyEvent>
@@ -55,8 +57,7 @@ QString TCalculatrice::affichage() const
 
 void TCalculatrice::ajouterBouton(const QString& libelle, int ligne, int colonne, const std::function<void()>& action)
 {
-    auto* bouton = new QPushButton(libelle, this);
-    bouton->setAutoDefault(false);
+    QPushButton* bouton = creerBouton("", libelle, this);
     bouton->setFocusPolicy(Qt::NoFocus);
     bouton->setMinimumSize(48, 36);
     connect(bouton, &QPushButton::clicked, this, [this, action] { executer(action); });

@@ -7,6 +7,7 @@
 #include "core/journal.h"
 #include "settings/gestionnaireskins.h"
 #include "shell/barreaide.h"
+#include "shell/controles.h"
 #include "shell/formprinc.h"
 #include "shell/icone.h"
 #include "shell/messages.h"
@@ -24,28 +25,11 @@ namespace talvex {
 
 namespace {
 
-QLabel* etiquette(const char* nom, const QString& texte, QWidget* parent)
-{
-    auto* label = new QLabel(texte, parent);
-    label->setObjectName(QString::fromLatin1(nom));
-    return label;
-}
-
 QLineEdit* champ(const char* nom, const QString& aide, QWidget* parent)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(nom));
+    auto* edit = nomme(new QLineEdit(parent), nom);
     donnerAide(*edit, aide);
     return edit;
-}
-
-QPushButton* creerBouton(const char* nom, const QString& texte, const QString& aide, QWidget* parent)
-{
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setAutoDefault(false);
-    donnerAide(*b, aide);
-    return b;
 }
 
 } // namespace
@@ -59,30 +43,28 @@ TForm_Auth_user::TForm_Auth_user(QWidget* parent)
     setFixedSize(348, 198);
     setFont(QFont(QStringLiteral("Tahoma")));
 
-    auto* groupe = new QGroupBox(this);
-    groupe->setObjectName(QStringLiteral("sGroupBox_donnees_usr"));
+    auto* groupe = nomme(new QGroupBox(this), "sGroupBox_donnees_usr");
     QFont gras = groupe->font();
     gras.setBold(true);
     groupe->setFont(gras);
     QFont normal = gras;
     normal.setBold(false);
 
-    auto* image = new QLabel(groupe);
-    image->setObjectName(QStringLiteral("Image1"));
+    auto* image = nomme(new QLabel(groupe), "Image1");
     image->setPixmap(dessinerIcone(56));
     m_login = champ("sEdit_login", QStringLiteral("Introduisez votre nom d'utilisateur"), groupe);
     m_motDePasse = champ("sEdit_pass", QStringLiteral("Introduisez votre mot de passe"), groupe);
     m_motDePasse->setEchoMode(QLineEdit::Password);
     m_connecter = creerBouton(
-        "sBitBtn_ok", QStringLiteral("&Connecter"), QStringLiteral("Cliquez pour acceder au sytème"), groupe);
+        "sBitBtn_ok", QStringLiteral("&Connecter"), groupe, QStringLiteral("Cliquez pour acceder au sytème"));
     auto* annuler = creerBouton(
-        "sBitBtn_annuler", QStringLiteral("&Annuler"), QStringLiteral("Cluiquez pour annuler votre accès"), groupe);
+        "sBitBtn_annuler", QStringLiteral("&Annuler"), groupe, QStringLiteral("Cluiquez pour annuler votre accès"));
 
     auto* grille = new QGridLayout(groupe);
     grille->addWidget(image, 0, 0, 2, 1, Qt::AlignTop);
-    grille->addWidget(etiquette("sLabel1", QStringLiteral("Nom Utilisateur:"), groupe), 0, 1);
+    grille->addWidget(nomme(new QLabel(QStringLiteral("Nom Utilisateur:"), groupe), "sLabel1"), 0, 1);
     grille->addWidget(m_login, 0, 2);
-    grille->addWidget(etiquette("sLabel2", QStringLiteral("Mot de passe:"), groupe), 1, 1);
+    grille->addWidget(nomme(new QLabel(QStringLiteral("Mot de passe:"), groupe), "sLabel2"), 1, 1);
     grille->addWidget(m_motDePasse, 1, 2);
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();
@@ -92,10 +74,7 @@ TForm_Auth_user::TForm_Auth_user(QWidget* parent)
     for (QWidget* w : groupe->findChildren<QWidget*>())
         w->setFont(normal);
 
-    auto* barre = new QStatusBar(this);
-    barre->setObjectName(QStringLiteral("sStatusBar1"));
-    barre->setSizeGripEnabled(false);
-    relierBarreAide(*this, *barre);
+    QStatusBar* barre = creerBarreAide(*this);
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(6, 6, 6, 0);
     disposition->addWidget(groupe);

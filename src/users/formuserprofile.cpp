@@ -6,6 +6,7 @@
 #include "core/etat.h"
 #include "core/rognage.h"
 #include "shell/barreaide.h"
+#include "shell/controles.h"
 #include "shell/messages.h"
 
 #include <QFormLayout>
@@ -24,13 +25,6 @@ namespace talvex {
 namespace {
 
 const QString TITRE_BOITE = QStringLiteral("TALVEX-QRV SARL");
-
-template<typename Widget>
-Widget* nomme(Widget* widget, const char* nom)
-{
-    widget->setObjectName(QString::fromLatin1(nom));
-    return widget;
-}
 
 QLineEdit* champMotDePasse(const char* nom, const QString& aide, QWidget* parent)
 {
@@ -66,14 +60,11 @@ TForm_user_profile::TForm_user_profile(QWidget* parent)
     m_pages->setTabToolTip(0, QStringLiteral("Onglet des données de l'utilisateur"));
     m_pages->setTabToolTip(1, QStringLiteral("Onglet pour changer le mot de passe"));
 
-    auto* fermer = nomme(new QPushButton(QStringLiteral("&Fermer"), this), "sBitBtn_accepter");
-    fermer->setAutoDefault(false);
-    donnerAide(*fermer, QStringLiteral("Cliquez pour fermer cette fenêtre"));
+    auto* fermer = creerBouton(
+        "sBitBtn_accepter", QStringLiteral("&Fermer"), this, QStringLiteral("Cliquez pour fermer cette fenêtre"));
     connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* barre = nomme(new QStatusBar(this), "sStatusBar1");
-    barre->setSizeGripEnabled(false);
-    relierBarreAide(*this, *barre);
+    QStatusBar* barre = creerBarreAide(*this);
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(6, 6, 6, 0);
     disposition->addWidget(m_pages);
@@ -108,9 +99,8 @@ QWidget* TForm_user_profile::construireMotDePasse()
     m_nouveau = champMotDePasse("sEdit_new_pwd", QStringLiteral("Introduisez un nouveau mot de passe"), page);
     m_confirmation
         = champMotDePasse("sEdit_conf_npwd", QStringLiteral("Retapez le nouveau mot de passe pour confirmer"), page);
-    m_changer = nomme(new QPushButton(QStringLiteral("Changer"), page), "sBitBtn_chg");
-    m_changer->setAutoDefault(false);
-    donnerAide(*m_changer, QStringLiteral("Cliquez pour changer le mot de passe"));
+    m_changer = creerBouton(
+        "sBitBtn_chg", QStringLiteral("Changer"), page, QStringLiteral("Cliquez pour changer le mot de passe"));
 
     auto* formulaire = new QFormLayout(page);
     formulaire->addRow(QStringLiteral("Actuel:"), m_actuel);
