@@ -3,6 +3,7 @@
 // The shop is built in DIR (default "boutique" under the working directory) when missing;
 // the measures run on a fresh copy of it ("travail.db"), so that every run starts from the
 // same data. The last lines printed compare each figure with its target.
+#include "bilan.h"
 #include "boutique.h"
 
 #include "core/dataaccess.h"
@@ -22,7 +23,6 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -31,6 +31,7 @@
 namespace {
 
 using namespace talvex;
+using bench::Cible;
 
 constexpr int LIGNES_PAR_VENTE = 10;
 constexpr int VENTES_PRETES = 64;
@@ -471,13 +472,6 @@ void verifierTotaux(const Contexte& c)
 
 // --- Figures against targets ------------------------------------------------------------
 
-struct Cible
-{
-    const char* mesure;
-    const char* prefixe; // benchmarks whose name starts with it
-    double cibleMs; // 0: shown without a target
-};
-
 const Cible CIBLES[] = {
     {"getArticleParCode", "getArticleParCode", 1},
     {"prochainNumero (ventes)", "prochainNumero/2", 1},
@@ -497,142 +491,38 @@ const Cible CIBLES[] = {
     {"liste complète à l'ouverture du sélecteur", "chercherArticles/nom/commence/(vide)", 0},
 };
 
-// Prints as the console does, and keeps each benchmark's time (the median when repeated).
-class Rapporteur : public benchmark::ConsoleReporter
+// Recording a sale: both times, and the ratio that decides (the paired one).
+void bilanEnregistrement(const bench::Rapporteur& r)
 {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Aggregate && !mediane)
-                continue;
-            std::string nom = run.run_name.function_name;
-            if (!run.run_name.args.empty())
-                nom += '/' + run.run_name.args;
-            if (mediane || !m_medianes.count(nom)) {
-                m_ms[nom] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
-                m_cpuMs[nom] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
-                for (const auto& [compteur, valeur] : run.counters)
-                    m_compteurs[nom][compteur] = valeur.value;
-                if (mediane)
-                    m_medianes[nom] = true;
-            }
-        }
+    const std::string programme = "enregistrerVente/10 lignes";
+    const std::string moteur = "moteur SQLite seul/10 lignes";
+    const auto deux = [](double v) {
+        return QString::number(v, 'f', 2);
+    };
+    const auto trois = [](double v) {
+        return QString::number(v, 'f', 3);
+    };
+    if (r.ms(programme) > 0 && r.ms(moteur) > 0) {
+        bench::Rapporteur::ligne(
+            "enregistrerVente (10 lignes)", programme, trois(r.ms(programme)), trois(r.processeurMs(programme)));
+        bench::Rapporteur::ligne(
+            "même vente par l'API C de SQLite", moteur, trois(r.ms(moteur)), trois(r.processeurMs(moteur)));
+        bench::Rapporteur::ligne("rapport des deux mesures séparées",
+                                 {},
+                                 deux(r.ms(programme) / r.ms(moteur)),
+                                 deux(r.processeurMs(programme) / r.processeurMs(moteur)),
+                                 QStringLiteral("-"),
+                                 QStringLiteral("-"));
     }
-
-    void bilan() const
-    {
-        std::printf("\n");
-        // Wall time decides; processor time shows how much of it other programs took.
-        ligne("Mesure",
-              "Cas",
-              QStringLiteral("Temps (ms)"),
-              QStringLiteral("Proc. (ms)"),
-              QStringLiteral("Cible"),
-              QStringLiteral("Tenue"),
-              QStringLiteral("Lignes"));
-        for (const Cible& c : CIBLES) {
-            const auto it = m_ms.find(c.prefixe);
-            if (it == m_ms.end())
-                continue;
-            const double lignes = compteur(c.prefixe, "lignes");
-            ligne(c.mesure,
-                  c.prefixe,
-                  QString::number(it->second, 'f', 3),
-                  QString::number(m_cpuMs.at(it->first), 'f', 3),
-                  c.cibleMs > 0 ? QStringLiteral("< %1 ms").arg(c.cibleMs) : QStringLiteral("-"),
-                  c.cibleMs > 0 ? (it->second < c.cibleMs ? QStringLiteral("oui") : QStringLiteral("NON"))
-                                : QStringLiteral("-"),
-                  lignes < 0 ? QString() : QString::number(lignes, 'f', 0));
-        }
-        const auto programme = m_ms.find("enregistrerVente/10 lignes");
-        const auto moteur = m_ms.find("moteur SQLite seul/10 lignes");
-        if (programme != m_ms.end() && moteur != m_ms.end()) {
-            ligne("enregistrerVente (10 lignes)",
-                  programme->first.c_str(),
-                  QString::number(programme->second, 'f', 3),
-                  QString::number(m_cpuMs.at(programme->first), 'f', 3));
-            ligne("même vente par l'API C de SQLite",
-                  moteur->first.c_str(),
-                  QString::number(moteur->second, 'f', 3),
-                  QString::number(m_cpuMs.at(moteur->first), 'f', 3));
-            ligne("rapport des deux mesures séparées",
-                  "",
-                  QString::number(programme->second / moteur->second, 'f', 2),
-                  QString::number(m_cpuMs.at(programme->first) / m_cpuMs.at(moteur->first), 'f', 2),
-                  QStringLiteral("-"),
-                  QStringLiteral("-"));
-        }
-        // The verdict goes by the paired measure, the least sensitive to a passing load.
-        const double rapport = compteur("rapport apparié/10 lignes", "rapport");
-        if (rapport > 0) {
-            ligne("rapport apparié (médiane des paires)",
-                  "rapport apparié/10 lignes",
-                  QString::number(rapport, 'f', 2),
-                  {},
-                  QStringLiteral("< 1.3"),
-                  rapport < 1.3 ? QStringLiteral("oui") : QStringLiteral("NON"));
-        }
+    const double rapport = r.compteur("rapport apparié/10 lignes", "rapport");
+    if (rapport > 0) {
+        bench::Rapporteur::ligne("rapport apparié (médiane des paires)",
+                                 "rapport apparié/10 lignes",
+                                 deux(rapport),
+                                 {},
+                                 QStringLiteral("< 1.3"),
+                                 rapport < 1.3 ? QStringLiteral("oui") : QStringLiteral("NON"));
     }
-
-private:
-    // A counter of a benchmark; -1 when it has none.
-    double compteur(const std::string& nom, const std::string& compteur) const
-    {
-        const auto it = m_compteurs.find(nom);
-        if (it == m_compteurs.end())
-            return -1;
-        const auto valeur = it->second.find(compteur);
-        return valeur == it->second.end() ? -1 : valeur->second;
-    }
-
-    static void ligne(const char* mesure,
-                      const char* cas,
-                      const QString& temps,
-                      const QString& processeur = {},
-                      const QString& cible = {},
-                      const QString& tenue = {},
-                      const QString& lignes = {})
-    {
-        const QString texte = QString::fromUtf8(mesure).leftJustified(42) + QLatin1Char(' ')
-            + QString::fromUtf8(cas).leftJustified(40) + QLatin1Char(' ') + temps.rightJustified(12) + QLatin1Char(' ')
-            + processeur.rightJustified(11) + QLatin1Char(' ') + cible.rightJustified(10) + QLatin1Char(' ')
-            + tenue.rightJustified(6) + QLatin1Char(' ') + lignes.rightJustified(7);
-        std::printf("%s\n", texte.toUtf8().constData());
-    }
-    std::map<std::string, double> m_ms;
-    std::map<std::string, double> m_cpuMs;
-    std::map<std::string, std::map<std::string, double>> m_compteurs;
-    std::map<std::string, bool> m_medianes;
-};
-
-// Other programs running at the same time weigh on the figures: say how busy the machine was.
-QByteArray chargeMoyenne()
-{
-    QFile f(QStringLiteral("/proc/loadavg"));
-    if (!f.open(QIODevice::ReadOnly))
-        return "?";
-    const QList<QByteArray> champs = f.readAll().split(' ');
-    return champs.size() >= 3 ? champs[0] + ' ' + champs[1] + ' ' + champs[2] : QByteArray("?");
-}
-
-QString optionBoutique(int& argc, char** argv)
-{
-    QString dossier = QStringLiteral("boutique");
-    int sortie = 1;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument.rfind("--boutique=", 0) == 0)
-            dossier = QString::fromLocal8Bit(argument.substr(11));
-        else
-            argv[sortie++] = argv[i];
-    }
-    argc = sortie;
-    return dossier;
 }
 
 } // namespace
@@ -640,7 +530,7 @@ QString optionBoutique(int& argc, char** argv)
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    const QString dossier = optionBoutique(argc, argv);
+    const QString dossier = bench::optionBoutique(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 2;
@@ -663,13 +553,14 @@ int main(int argc, char** argv)
         enregistrerRecherchesArticles();
         enregistrerRecherchesClients();
 
-        Rapporteur rapporteur;
-        const QByteArray chargeAvant = chargeMoyenne();
+        bench::Rapporteur rapporteur(std::vector<Cible>(std::begin(CIBLES), std::end(CIBLES)));
+        const QByteArray chargeAvant = bench::chargeMoyenne();
         benchmark::RunSpecifiedBenchmarks(&rapporteur);
         rapporteur.bilan();
+        bilanEnregistrement(rapporteur);
         std::printf("Charge moyenne de la machine (1, 5, 15 min) : avant %s, après %s\n",
                     chargeAvant.constData(),
-                    chargeMoyenne().constData());
+                    bench::chargeMoyenne().constData());
         benchmark::Shutdown();
         g_contexte = nullptr;
     } catch (const std::exception& e) {
