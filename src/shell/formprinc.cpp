@@ -6,6 +6,8 @@
 #include "core/journal.h"
 #include "core/profils.h"
 #include "core/profilsociete.h"
+#include "parties/formclient.h"
+#include "sales/fenetresvente.h"
 #include "settings/formskinman.h"
 #include "settings/gestionnaireskins.h"
 #include "shell/application.h"
@@ -211,8 +213,15 @@ void TForm_princ::executer(Commande commande)
     case Commande::MonCompte:
         ouvrirMonCompte();
         break;
+    case Commande::Facturer:
+        ouvrirVente(*this);
+        break;
     case Commande::Clients:
+        // Client management: the invoice mode of a payment is turned off first.
         etat().modeFacture = false;
+        etat().venteAFacturer.clear();
+        if (auto* clients = fenetre<TForm_client>())
+            clients->exec();
         break;
     default:
         // The windows of the other entries come with their own parts of the program.
