@@ -7,7 +7,6 @@
 #include "core/profils.h"
 #include "core/profilsociete.h"
 #include "parties/formclient.h"
-#include "sales/fenetresvente.h"
 #include "settings/formskinman.h"
 #include "settings/gestionnaireskins.h"
 #include "shell/application.h"
@@ -212,9 +211,6 @@ void TForm_princ::executer(Commande commande)
         break;
     case Commande::MonCompte:
         ouvrirMonCompte();
-        break;
-    case Commande::Facturer:
-        ouvrirVente(*this);
         break;
     case Commande::Clients:
         // Client management: the invoice mode of a payment is turned off first.
