@@ -587,8 +587,10 @@ bool supprimerEtTransferer(TDataModule_TALVEX& module, const Partie& p, const QS
 {
     const qint64 numero = valeur::code(code);
     Transaction transaction(module);
-    // The placeholder row receives the others' movements: deleting it would orphan them.
-    if (numero == numeroParNom(module, p, p.nomAttente))
+    // The placeholder row receives the others' movements: without it, or to delete it,
+    // the movements would be orphaned.
+    const qint64 attente = numeroParNom(module, p, p.nomAttente);
+    if (attente == 0 || numero == attente)
         return false;
     transfererMouvements(module, p, code, p.nomAttente);
     const bool supprime = supprimerPartie(module, p, code);

@@ -246,6 +246,10 @@ void TestParties::supprimerEtTransferer()
         QString::number(acces().getFournisseurParNom("NEANT"))));
     QCOMPARE(proprietaires(), (QStringList {"1", "1", "3", "1", "1", "3"}));
     QCOMPARE(acces().getClientParNom("anonyme"), 1);
+    // Without its placeholder a party keeps its sales and is not deleted.
+    m().executer("UPDATE tb_client SET nom=? WHERE codeclient=1", {QString("client 1")});
+    QVERIFY(!acces().supprimerClientEtTransfererVentes("3"));
+    QCOMPARE(compter(m(), "SELECT COUNT(*) FROM tb_client WHERE codeclient=3"), 1);
 }
 
 void TestParties::suppressionInterrompue()
