@@ -9,6 +9,9 @@
 
 int main(int argc, char** argv)
 {
+    // Without TZ the C library looks at /etc/localtime again at every date conversion.
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     talvex::TalvexApplication application(argc, argv);
     application.chargerTraductions();
 

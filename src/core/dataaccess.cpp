@@ -5,7 +5,9 @@
 
 #include <QSqlQuery>
 
+#include <limits>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace talvex {
@@ -43,9 +45,11 @@ struct Table
 {
     const char* nom;
     const char* cle;
+    // The largest key the column can hold (article codes are 64-bit, other keys 32-bit).
+    qint64 cleMaximale = std::numeric_limits<qint32>::max();
 };
 
-const Table TABLE_ARTICLE = {"tb_article", "codearticle"};
+const Table TABLE_ARTICLE = {"tb_article", "codearticle", std::numeric_limits<qint64>::max()};
 const Table TABLE_CATEGORIE = {"tb_categorie", "code"};
 const Table TABLE_CLIENT = {"tb_client", "codeclient"};
 const Table TABLE_FOURNISSEUR = {"tb_fournisseur", "codefournisseur"};
@@ -87,6 +91,53 @@ struct Selection
     QVariantList valeurs;
 };
 
+// Whole numbers whose decimal text begins with the digits P are exactly those of the
+// ranges [P·10^k, (P+1)·10^k − 1], k = 0, 1, ...; the ranges follow each other in
+// ascending order. None when the text is not such a prefix (empty, a leading zero,
+// another character, a wildcard).
+std::optional<QVariantList> plagesDuPrefixe(const QString& texte, qint64 maximum)
+{
+    if (texte.isEmpty() || texte.size() > 18 || texte.front() == QLatin1Char('0'))
+        return std::nullopt;
+    for (const QChar c : texte) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    }
+    qint64 bas = texte.toLongLong();
+    if (bas > maximum)
+        return QVariantList {1, 0}; // an empty range: no key that long
+
+    qint64 haut = bas;
+    QVariantList bornes;
+    for (;;) {
+        bornes << bas << haut;
+        if (bas > maximum / 10)
+            break;
+        bas *= 10;
+        if (haut > (maximum - 9) / 10) {
+            bornes << bas << maximum;
+            break;
+        }
+        haut = haut * 10 + 9;
+    }
+    return bornes;
+}
+
+// A code search "begins with": one index range per length of code, read in order,
+// where a LIKE on the codes' text would read the whole table.
+std::optional<Selection> selectionParPlages(const Table& table, const QString& texte)
+{
+    const auto bornes = plagesDuPrefixe(texte, table.cleMaximale);
+    if (!bornes)
+        return std::nullopt;
+    const QString partie
+        = QStringLiteral("SELECT * FROM %1 WHERE %2 BETWEEN ? AND ?").arg(latin1(table.nom), latin1(table.cle));
+    QStringList parties;
+    for (qsizetype i = 0; i < bornes->size(); i += 2)
+        parties << partie;
+    return Selection {parties.join(QStringLiteral(" UNION ALL ")) + QStringLiteral(" ORDER BY 1"), *bornes};
+}
+
 // "SELECT * FROM table [WHERE (...)] ORDER BY [text column,] key": the key breaks ties so
 // that both engines return equal rows in the same order.
 Selection selection(const TDataModule_TALVEX& module, const Table& table, const Critere& critere, const QString& texte)
@@ -101,6 +152,10 @@ Selection selection(const TDataModule_TALVEX& module, const Table& table, const 
         s.valeurs << motif(module, texte, critere.forme);
         break;
     case Filtre::Nombre:
+        if (!critere.colonne && !critere.tri && critere.forme == Forme::Debut) {
+            if (auto plages = selectionParPlages(table, texte))
+                return std::move(*plages);
+        }
         s.sql += QStringLiteral(" WHERE (") + module.likeNombre(colonne) + QLatin1Char(')');
         s.valeurs << motif(module, texte, critere.forme);
         break;

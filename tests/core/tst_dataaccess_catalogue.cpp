@@ -104,6 +104,12 @@ void TestCatalogue::chercherArticles_data()
     QTest::newRow("souligne au milieu") << 1 << 2 << "e_f" << L {"2000"};
     QTest::newRow("code contient 11") << 2 << 2 << "11" << L {"1150", "6111", "6111000000007"};
     QTest::newRow("code commence 11") << 2 << 1 << "11" << L {"1150"};
+    QTest::newRow("code commence 6, toutes longueurs") << 2 << 1 << "6" << L {"6111", "6111000000007"};
+    QTest::newRow("code commence 61110000") << 2 << 1 << "61110000" << L {"6111000000007"};
+    QTest::newRow("code commence par un joker") << 2 << 1 << "_1" << L {"1150", "6111", "6111000000007"};
+    QTest::newRow("code commence 0") << 2 << 1 << "0" << L {};
+    QTest::newRow("code commence, 19 chiffres") << 2 << 1 << "9223372036854775807" << L {};
+    QTest::newRow("code vide: tout") << 2 << 1 << "" << L {"30", "40", "1150", "2000", "6111", "6111000000007"};
     QTest::newRow("code egal 11") << 2 << 3 << "11" << L {};
     QTest::newRow("code de 13 chiffres") << 2 << 3 << "6111000000007" << L {"6111000000007"};
     QTest::newRow("description contient 50%") << 3 << 2 << "50%" << L {"2000"};
