@@ -7,6 +7,7 @@
 #include "core/profils.h"
 #include "core/profilsociete.h"
 #include "parties/formclient.h"
+#include "sales/fenetresvente.h"
 #include "settings/formskinman.h"
 #include "settings/gestionnaireskins.h"
 #include "shell/application.h"
@@ -211,6 +212,9 @@ void TForm_princ::executer(Commande commande)
         break;
     case Commande::MonCompte:
         ouvrirMonCompte();
+        break;
+    case Commande::Facturer:
+        ouvrirVente(*this);
         break;
     case Commande::Clients:
         // Client management: the invoice mode of a payment is turned off first.

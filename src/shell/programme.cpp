@@ -3,6 +3,7 @@
 #include "parties/formclient.h"
 #include "parties/forminscliente.h"
 #include "parties/formmodpers.h"
+#include "sales/fenetresvente.h"
 #include "settings/formskinman.h"
 #include "shell/formprinc.h"
 #include "users/formauthuser.h"
@@ -19,6 +20,7 @@ Programme::Programme(const std::function<void()>& creerDonnees)
     TForm_princ* p = m_principale.get();
     new TForm_Auth_user(p);
     creerDonnees();
+    creerFenetresVente(*p);
     new TForm_insCliente(p);
     new TForm_client(p);
     new TForm_user_profile(p);
