@@ -8,9 +8,11 @@ cd "$(dirname "$0")/.."
 build=${BENCH_BUILD_DIR:-build-bench}
 shop=${BENCH_SHOP_DIR:-$build/boutique}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTALVEX_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" --target talvex_generer_boutique talvex_bench -j"$(nproc)"
+cmake --build "$build" --target talvex_generer_boutique talvex_bench talvex_bench_comptoir -j"$(nproc)"
 "$build/bin/talvex_generer_boutique" "$shop"
 # Repetitions interleaved at random, so that a passing load weighs on every measure alike;
 # the summary keeps each median. Options given to the script come after and win.
-exec "$build/bin/talvex_bench" --boutique="$shop" --benchmark_repetitions=3 \
+"$build/bin/talvex_bench" --boutique="$shop" --benchmark_repetitions=3 \
     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true "$@"
+# The counter with the real windows, offscreen, on the same shop.
+QT_QPA_PLATFORM=offscreen "$build/bin/talvex_bench_comptoir" --boutique="$shop" "$@"
