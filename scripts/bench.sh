@@ -14,5 +14,9 @@ cmake --build "$build" --target talvex_generer_boutique talvex_bench talvex_benc
 # the summary keeps each median. Options given to the script come after and win.
 "$build/bin/talvex_bench" --boutique="$shop" --benchmark_repetitions=3 \
     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true "$@"
-# The counter with the real windows, offscreen, on the same shop.
-QT_QPA_PLATFORM=offscreen "$build/bin/talvex_bench_comptoir" --boutique="$shop" "$@"
+# The counter with the real windows, offscreen, on the same shop; its working copy
+# (comptoir.db) goes into the shop's folder.
+bin=$(cd "$build/bin" && pwd)
+shop=$(cd "$shop" && pwd)
+cd "$shop"
+QT_QPA_PLATFORM=offscreen "$bin/talvex_bench_comptoir" --boutique="$shop" "$@"
