@@ -2,6 +2,7 @@
 
 #include "core/datamodule.h"
 #include "core/errors.h"
+#include "core/plagescodes.h"
 
 #include <QSqlQuery>
 
@@ -62,10 +63,9 @@ QString latin1(const char* s)
 
 // The LIKE pattern of a search. '%' and '_' typed by the user stay wildcards; a backslash
 // stays an ordinary character, which PostgreSQL's LIKE would otherwise read as an escape.
-QString motif(const TDataModule_TALVEX& module, QString texte, Forme forme)
+QString motif(const TDataModule_TALVEX& module, const QString& texteSaisi, Forme forme)
 {
-    if (module.moteur() == Moteur::PostgreSQL)
-        texte.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    const QString texte = module.texteLike(texteSaisi);
     switch (forme) {
     case Forme::Debut:
         return texte + QLatin1Char('%');
@@ -91,51 +91,26 @@ struct Selection
     QVariantList valeurs;
 };
 
-// Whole numbers whose decimal text begins with the digits P are exactly those of the
-// ranges [P·10^k, (P+1)·10^k − 1], k = 0, 1, ...; the ranges follow each other in
-// ascending order. None when the text is not such a prefix (empty, a leading zero,
-// another character, a wildcard).
-std::optional<QVariantList> plagesDuPrefixe(const QString& texte, qint64 maximum)
-{
-    if (texte.isEmpty() || texte.size() > 18 || texte.front() == QLatin1Char('0'))
-        return std::nullopt;
-    for (const QChar c : texte) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    }
-    qint64 bas = texte.toLongLong();
-    if (bas > maximum)
-        return QVariantList {1, 0}; // an empty range: no key that long
-
-    qint64 haut = bas;
-    QVariantList bornes;
-    for (;;) {
-        bornes << bas << haut;
-        if (bas > maximum / 10)
-            break;
-        bas *= 10;
-        if (haut > (maximum - 9) / 10) {
-            bornes << bas << maximum;
-            break;
-        }
-        haut = haut * 10 + 9;
-    }
-    return bornes;
-}
-
 // A code search "begins with": one index range per length of code, read in order,
 // where a LIKE on the codes' text would read the whole table.
 std::optional<Selection> selectionParPlages(const Table& table, const QString& texte)
 {
-    const auto bornes = plagesDuPrefixe(texte, table.cleMaximale);
-    if (!bornes)
+    const auto plages = plagesDuPrefixe(texte, table.cleMaximale);
+    if (!plages)
         return std::nullopt;
     const QString partie
         = QStringLiteral("SELECT * FROM %1 WHERE %2 BETWEEN ? AND ?").arg(latin1(table.nom), latin1(table.cle));
     QStringList parties;
-    for (qsizetype i = 0; i < bornes->size(); i += 2)
+    QVariantList bornes;
+    for (const PlageCodes& p : *plages) {
         parties << partie;
-    return Selection {parties.join(QStringLiteral(" UNION ALL ")) + QStringLiteral(" ORDER BY 1"), *bornes};
+        bornes << p.debut << p.fin;
+    }
+    if (parties.isEmpty()) { // a prefix longer than any key: an empty range
+        parties << partie;
+        bornes << 1 << 0;
+    }
+    return Selection {parties.join(QStringLiteral(" UNION ALL ")) + QStringLiteral(" ORDER BY 1"), bornes};
 }
 
 // "SELECT * FROM table [WHERE (...)] ORDER BY [text column,] key": the key breaks ties so

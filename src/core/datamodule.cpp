@@ -268,6 +268,13 @@ QString TDataModule_TALVEX::likeNombre(const QString& colonne) const
     return like(QStringLiteral("CAST(%1 AS TEXT)").arg(colonne));
 }
 
+QString TDataModule_TALVEX::texteLike(QString texte) const
+{
+    if (m_parametres.moteur == Moteur::PostgreSQL)
+        texte.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    return texte;
+}
+
 void TDataModule_TALVEX::commencerTransaction()
 {
     connexion(); // opening resets the depth: open first

@@ -72,6 +72,10 @@ public:
     QString like(const QString& colonne) const;
     // Dialect: the same on a numeric column, matched as its decimal text.
     QString likeNombre(const QString& colonne) const;
+    // Dialect: a text typed by the user, ready to go into a LIKE pattern: '%' and '_'
+    // stay wildcards, a backslash stays an ordinary character (PostgreSQL's LIKE would
+    // read it as an escape).
+    QString texteLike(QString texte) const;
 
     // Transactions (use the Transaction guard rather than these).
     void commencerTransaction();

@@ -2,6 +2,7 @@
 
 #include "core/datamodule.h"
 #include "core/montants.h"
+#include "core/plagescodes.h"
 
 #include <QScopedValueRollback>
 #include <QSqlQuery>
@@ -17,10 +18,9 @@ const QString COLONNES
 
 // The LIKE pattern of the searched text; '%' and '_' typed by the user stay wildcards and
 // a backslash stays an ordinary character on both engines.
-QString motif(const TDataModule_TALVEX& module, QString texte, int mode)
+QString motif(const TDataModule_TALVEX& module, const QString& texteSaisi, int mode)
 {
-    if (module.moteur() == Moteur::PostgreSQL)
-        texte.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    const QString texte = module.texteLike(texteSaisi);
     return mode == 2 ? QLatin1Char('%') + texte + QLatin1Char('%') : texte + QLatin1Char('%');
 }
 
@@ -80,22 +80,11 @@ TModeleArticles::Curseur TModeleArticles::curseur(int champ, int mode, const QSt
 {
     Curseur c;
     c.complet = false;
-    // The decimal text of a code begins with the digits P (no leading zero) exactly when
-    // the code lies in [P x 10^k, (P + 1) x 10^k - 1] for some k: ranges that follow each
-    // other in ascending order, each read on the key at the cost of the rows it returns.
-    bool chiffres = champ == 2 && mode == 1 && !texte.isEmpty() && !texte.startsWith(QLatin1Char('0'));
-    for (const QChar ch : texte)
-        chiffres = chiffres && ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
-    const qint64 prefixe = chiffres ? texte.toLongLong(&chiffres) : 0;
-    if (chiffres) {
-        constexpr qint64 MAXIMUM = std::numeric_limits<qint64>::max();
-        for (qint64 puissance = 1; prefixe <= MAXIMUM / puissance; puissance *= 10) {
-            const qint64 debut = prefixe * puissance;
-            c.tranches.push_back({debut, debut > MAXIMUM - (puissance - 1) ? MAXIMUM : debut + (puissance - 1)});
-            if (puissance > MAXIMUM / 10)
-                break;
+    if (champ == 2 && mode == 1) {
+        if (auto plages = plagesDuPrefixe(texte)) {
+            c.tranches = std::move(*plages);
+            return c;
         }
-        return c;
     }
     TDataModule_TALVEX& module = TDataModule_TALVEX::courant();
     c.sql = requeteMotif(module, champ, depuis != nullptr);

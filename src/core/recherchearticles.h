@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/plagescodes.h"
+
 #include "core/grilles.h"
 
 #include <QString>
@@ -54,12 +56,7 @@ private:
         QString prix;
         QString stock;
     };
-    // Codes from `debut` to `fin`, both included.
-    struct Tranche
-    {
-        qint64 debut;
-        qint64 fin;
-    };
+    using Tranche = PlageCodes;
     // Where the reading of a listing stands. A code that begins with digits is read range
     // by range on the key (the codes of each length that begin with them); anything else
     // through its LIKE pattern, page after page.
